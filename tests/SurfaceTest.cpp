@@ -18,6 +18,7 @@ TEST(SurfaceTest, ColorMatchPacksRgb565) {
 }
 
 struct FillCase {
+    const char* name;
     TRect rect;
     int expectedPixels;
 };
@@ -31,13 +32,14 @@ TEST_P(FillRectTest, ExcludesRightAndBottomAndClips) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rects, FillRectTest,
-                         ::testing::Values(FillCase{{0, 119, 320, 121}, 640},      // the band's first frame
-                                           FillCase{{0, 70, 320, 170}, 32000},     // the open band
-                                           FillCase{{0, 120, 320, 120}, 0},        // height 0
-                                           FillCase{{-10, -10, 5, 5}, 25},         // off the top left
-                                           FillCase{{310, 230, 400, 400}, 100},    // off the bottom right
-                                           FillCase{{320, 0, 330, 240}, 0},        // wholly outside
-                                           FillCase{{50, 50, 40, 60}, 0}));        // inverted
+                         ::testing::Values(FillCase{"BandFirstFrame", {0, 119, 320, 121}, 640},
+                                           FillCase{"BandOpen", {0, 70, 320, 170}, 32000},
+                                           FillCase{"HeightZero", {0, 120, 320, 120}, 0},
+                                           FillCase{"OffTopLeft", {-10, -10, 5, 5}, 25},
+                                           FillCase{"OffBottomRight", {310, 230, 400, 400}, 100},
+                                           FillCase{"WhollyOutside", {320, 0, 330, 240}, 0},
+                                           FillCase{"Inverted", {50, 50, 40, 60}, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SurfaceTest, CanvasWritesWhiteTextWithoutBackgroundAtTheCorner) {
     TDirectDrawSurface surface(320, 240);
