@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 void TPictureCollectionItem::Restore() {
     if (Picture.Empty()) return;
@@ -38,9 +39,12 @@ void TPictureCollectionItem::DrawRotate(TDirectDrawSurface& dest, int x, int y, 
     if (surface_.empty() || width <= 0 || height <= 0) return;
     const int sourceWidth = Picture.Width();
     const int sourceHeight = Picture.Height();
-    const double theta = 2.0 * std::numbers::pi * static_cast<double>(angle & 255) / 256.0;
-    const double cosine = std::cos(theta);
-    const double sine = std::sin(theta);
+    // Whole quarter turns by exact swaps, so that they move every pixel exactly.
+    const int turn = angle & 255;
+    const double theta = 2.0 * std::numbers::pi * static_cast<double>(turn % 64) / 256.0;
+    double cosine = std::cos(theta);
+    double sine = std::sin(theta);
+    for (int quarter = 0; quarter < turn / 64; ++quarter) cosine = -std::exchange(sine, cosine);
     const double scaleX = static_cast<double>(sourceWidth) / width;
     const double scaleY = static_cast<double>(sourceHeight) / height;
     const double originU = sourceWidth * centerX;
