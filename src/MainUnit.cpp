@@ -55,6 +55,11 @@ void TfrmMain::FormCreate(TObject* /*Sender*/) {
     dxTimer->SetEnabled(true);
 }
 
+void TfrmMain::DrawImage(int index, int x, int y) {
+    if (index < 0 || index >= ImageList->Items.Count()) return;
+    ImageList->Items[index].Draw(dxDraw->Surface(), x, y, 0);
+}
+
 void TfrmMain::FormDestroy(TObject* /*Sender*/) {
     BassMod->StopModule();
     dxTimer->SetEnabled(false);

@@ -63,6 +63,7 @@ public:
     std::int32_t ScrollFirst = 1;
     std::int32_t ScrollDelay = 0;
     std::int32_t BouncePhase = 0;
+    bool ScrollReadFailing = false;  // the last pass could not read the text file
 
     // Title line.
     std::string TitleText = "   is pleased to present you:               another stunning release            ";
@@ -85,4 +86,8 @@ public:
 
 private:
     void LoadFormDescription();
+    void StartScrollerPass();
+    void LayOutScroller(const std::string& text);
+    // Draws an image-list entry 1:1; an index the list does not hold (no glyph: -1) draws nothing.
+    void DrawImage(int index, int x, int y);
 };

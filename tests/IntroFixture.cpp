@@ -1,9 +1,10 @@
 #include "IntroFixture.h"
 
-IntroFixture::IntroFixture() {
-    Application.Title = "velmora test";
-    Application.CreateForm(frmMain);
-}
+IntroFixture::IntroFixture() : IntroFixture(DeferForm{}) { CreateForm(); }
+
+IntroFixture::IntroFixture(DeferForm) { Application.Title = "velmora test"; }
+
+void IntroFixture::CreateForm() { Application.CreateForm(frmMain); }
 
 void IntroFixture::Tick() {
     clock.AdvanceMillis(15);

@@ -12,6 +12,10 @@
 class IntroFixture : public ::testing::Test {
 protected:
     IntroFixture();
+    // Leaves the form to CreateForm, for tests that prepare the working directory first.
+    struct DeferForm {};
+    explicit IntroFixture(DeferForm);
+    void CreateForm();
 
     // Lets one timer interval pass and runs the idle processing once: one frame step.
     void Tick();
