@@ -1,0 +1,79 @@
+# Shared helpers for the end-to-end tests: a private X server with a window manager, the
+# intro started as a user would, screenshots, and cleanup of everything a test started.
+# Usage: source this file; call e2e_start_display WIDTHxHEIGHTxDEPTH; e2e_start_intro BINARY.
+
+set -euo pipefail
+
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
+E2E_PIDS=()
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${E2E_PIDS[@]}"; do timeout 5 tail --pid="$pid" -f /dev/null 2>/dev/null || kill -9 "$pid" 2>/dev/null || true; done
+    rm -rf "$E2E_WORK"
+}
+trap e2e_cleanup EXIT
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# A free display number: no lock file and no socket.
+e2e_free_display() {
+    local n
+    for n in $(seq 90 199); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { echo "$n"; return; }
+    done
+    e2e_fail "no free X display number"
+}
+
+# Starts Xvfb with the given screen (e.g. 640x480x24) and openbox on it; exports DISPLAY.
+e2e_start_display() {
+    local n
+    n=$(e2e_free_display)
+    Xvfb ":$n" -screen 0 "$1" -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
+    E2E_PIDS+=($!)
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    xdpyinfo >/dev/null 2>&1 || e2e_fail "Xvfb did not start"
+    openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
+    E2E_PIDS+=($!)
+    for i in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# Starts the intro in the background; sets E2E_INTRO_PID and E2E_WINDOW (its X window id).
+e2e_start_intro() {
+    SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} "$@" >"$E2E_WORK/intro.out" 2>"$E2E_WORK/intro.err" &
+    E2E_INTRO_PID=$!
+    E2E_PIDS+=("$E2E_INTRO_PID")
+    local i
+    E2E_WINDOW=""
+    for i in $(seq 100); do
+        E2E_WINDOW=$(xdotool search --onlyvisible --name '^velmora - ' 2>/dev/null | head -n 1 || true)
+        [ -n "$E2E_WINDOW" ] && break
+        sleep 0.1
+    done
+    [ -n "$E2E_WINDOW" ] || e2e_fail "the intro's window did not appear: $(cat "$E2E_WORK/intro.err")"
+}
+
+# Waits for the intro to end by itself; sets E2E_STATUS to its exit status.
+e2e_wait_intro() {
+    local seconds=$1
+    timeout "$seconds" tail --pid="$E2E_INTRO_PID" -f /dev/null || e2e_fail "the intro did not end within ${seconds}s"
+    E2E_STATUS=0
+    wait "$E2E_INTRO_PID" || E2E_STATUS=$?
+}
+
+# Screenshot of the intro's window, 8 bits per channel (xwd misreads 16-bit screens).
+e2e_screenshot() {
+    timeout 20 import -window "$E2E_WINDOW" -depth 8 "$1"
+}
+
+# The distinct colours of a region WxH+X+Y of an image, one "r,g,b" per line.
+e2e_colours() {
+    convert "$1" -crop "$2" +repage -depth 8 -format '%c' histogram:info:- |
+        sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/' | sort -u
+}
