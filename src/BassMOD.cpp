@@ -35,11 +35,11 @@ bool TBassMOD::PlayModule(std::span<const std::uint8_t> block) {
     }
     if (BASSMOD_GetVersion() != 0x70000) {
         BASSMOD_Free();
-    } else if (BASSMOD_Init(-1, 44100, 0) == 0) {
+    } else if (BASSMOD_Init(-1, MixRate, 0) == 0) {
         BASSMOD_Free();
     }
     // Loaded even after a failed start of the output: the library decides whether it can play.
-    if (BASSMOD_MusicLoad(0, FModuleFile.c_str(), 0, 0, 0x105) != 0) {
+    if (BASSMOD_MusicLoad(0, FModuleFile.c_str(), 0, 0, MusicFlags) != 0) {
         BASSMOD_MusicPlay();
         FActive = true;
     }

@@ -2,6 +2,7 @@
 // directory, binds the library and plays the tune in the background.
 #pragma once
 
+#include "bassmod.h"
 #include "platform/TempDir.h"
 #include "platform/Types.h"
 
@@ -15,6 +16,11 @@ extern const std::span<const std::uint8_t> LibraryImage;
 
 class TBassMOD final : public TObject {
 public:
+    // How the tune is played: the mixing rate, and smooth volume ramps, looping, Amiga resampling.
+    // The capture tool renders the music itself with the same values.
+    static constexpr std::uint32_t MixRate = 44100;
+    static constexpr std::uint32_t MusicFlags = BASSMOD_MUSIC_RAMP | BASSMOD_MUSIC_LOOP | BASSMOD_MUSIC_AMIGA;
+
     // libraryImage is the library written out and bound: the intro's own unless a test hands a stub.
     explicit TBassMOD(TObject* Owner, std::span<const std::uint8_t> libraryImage = LibraryImage);
 
