@@ -92,16 +92,18 @@ CaptureOptions ParseCaptureOptions(const std::vector<std::string>& arguments) {
         {"--mp4", [&](auto&, auto& v) { options.Mp4Path = v; }},
     };
 
+    for (const std::string& argument : arguments) {
+        if (argument == "--help" || argument == "-h") {
+            options.Help = true;
+            return options;
+        }
+    }
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string option = arguments[i];
         std::optional<std::string> value;
         if (const std::size_t equals = option.find('='); option.starts_with("--") && equals != std::string::npos) {
             value = option.substr(equals + 1);
             option.resize(equals);
-        }
-        if (option == "--help" || option == "-h") {
-            options.Help = true;
-            return options;
         }
         if (option == "--quiet" || option == "-q") {
             if (value) throw OptionError(option + " takes no value");
@@ -122,7 +124,7 @@ CaptureOptions ParseCaptureOptions(const std::vector<std::string>& arguments) {
         throw OptionError("nothing to write: give --png-dir, --y4m, --wav or --mp4");
     }
     if (!options.PngTicks.empty() && options.PngDir.empty()) throw OptionError("--png-ticks needs --png-dir");
-    if (options.Y4mPath == "-" && options.Mp4Path == "-") throw OptionError("--mp4 cannot write to standard output");
+    if (options.Mp4Path == "-") throw OptionError("--mp4 cannot write to standard output");
     return options;
 }
 
@@ -138,7 +140,8 @@ Timeline:
                      the intro's speed is its frame rate, and its timer ticks at most
                      every 15 ms
   --escape TICK      press Escape on this tick (301 or later); 'auto' (default) presses
-                     it when the scroller's third pass begins, after two whole passes
+                     it after two whole scroller passes, right after the frame on which
+                     the third pass begins
   --space TICK,...   press Space on these ticks (301 or later): the frame-rate read-out,
                      which shows the nominal rate
   --frames N         stop after N frames even if the intro has not closed

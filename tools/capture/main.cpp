@@ -8,7 +8,6 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -55,9 +54,6 @@ int main(int argc, char** argv) {
         std::cout << CaptureUsage();
         return 0;
     }
-    // The intro opens its sound output at the music start; a capture must not be heard. A
-    // driver the user chose is left alone.
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
     InstallSignalHandlers();
 
     try {
