@@ -6,7 +6,8 @@
 #include <memory>
 #include <stdexcept>
 
-void WritePng(const std::string& fileName, int width, int height, const std::vector<std::uint8_t>& rgb) {
+void WritePng(const std::string& fileName, int width, int height, const std::vector<std::uint8_t>& rgb,
+              PngCompression compression) {
     if (rgb.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3) {
         throw std::invalid_argument("picture size does not match its pixels");
     }
@@ -25,6 +26,10 @@ void WritePng(const std::string& fileName, int width, int height, const std::vec
         throw std::runtime_error("cannot write " + fileName);
     }
     png_init_io(png, file.get());
+    if (compression == PngCompression::Fast) {
+        png_set_compression_level(png, 1);
+        png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    }
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);

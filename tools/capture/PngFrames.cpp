@@ -33,5 +33,6 @@ void PngFrames::Frame(std::int32_t tick, std::span<const std::uint16_t> pixels) 
         rgb_[3 * i + 1] = c.G;
         rgb_[3 * i + 2] = c.B;
     }
-    WritePng((std::filesystem::path(directory_) / FileName(tick)).string(), scaled_.Width, scaled_.Height, rgb_);
+    WritePng((std::filesystem::path(directory_) / FileName(tick)).string(), scaled_.Width, scaled_.Height, rgb_,
+             PngCompression::Fast);
 }

@@ -2,8 +2,10 @@
 
 #include "Bt601.h"
 
+#include <array>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 
 Y4mWriter::Y4mWriter(std::FILE* stream, std::string name, int rate, int scale, Chroma chroma)
@@ -17,39 +19,63 @@ std::string Y4mWriter::Header(int width, int height, int rate, Chroma chroma) {
            ":1 Ip A1:1 " + (chroma == Chroma::Full444 ? "C444" : "C420jpeg") + " XCOLORRANGE=LIMITED\n";
 }
 
-void Y4mWriter::WriteFrame(std::span<const std::uint16_t> pixels) {
-    ScaleFrame(pixels, scale_, scaled_);
-    const int width = scaled_.Width;
-    const int height = scaled_.Height;
-    const auto at = [&](int x, int y) {
-        return ExpandRgb565(scaled_.Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                                           static_cast<std::size_t>(x)]);
-    };
+namespace {
 
-    luma_.resize(scaled_.Pixels.size());
-    for (std::size_t i = 0; i < scaled_.Pixels.size(); ++i) {
-        luma_[i] = bt601::Round(bt601::LumaScaled(ExpandRgb565(scaled_.Pixels[i])), 1);
+// Every RGB565 value's components, worked out once: a frame then costs a lookup a pixel.
+struct ComponentTable {
+    ComponentTable() {
+        for (std::uint32_t pixel = 0; pixel < Size; ++pixel) {
+            const Rgb c = ExpandRgb565(static_cast<std::uint16_t>(pixel));
+            Luma[pixel] = bt601::Round(bt601::LumaScaled(c), 1);
+            CbScaled[pixel] = static_cast<std::int32_t>(bt601::CbScaled(c));
+            CrScaled[pixel] = static_cast<std::int32_t>(bt601::CrScaled(c));
+            Cb[pixel] = bt601::Round(CbScaled[pixel], 1);
+            Cr[pixel] = bt601::Round(CrScaled[pixel], 1);
+        }
     }
+    static constexpr std::size_t Size = 65536;
+    std::array<std::uint8_t, Size> Luma, Cb, Cr;
+    // Unrounded, for averaging: at most 240 x 255000, well within 32 bits.
+    std::array<std::int32_t, Size> CbScaled, CrScaled;
+};
+
+const ComponentTable& Components() {
+    static const auto table = std::make_unique<ComponentTable>();
+    return *table;
+}
+
+}  // namespace
+
+void Y4mWriter::WriteFrame(std::span<const std::uint16_t> pixels) {
+    const ComponentTable& table = Components();
+    ScaleFrame(pixels, scale_, scaled_);
+    const std::vector<std::uint16_t>& scaled = scaled_.Pixels;
+
+    luma_.resize(scaled.size());
+    for (std::size_t i = 0; i < scaled.size(); ++i) luma_[i] = table.Luma[scaled[i]];
     if (chroma_ == Chroma::Full444) {
-        cb_.resize(luma_.size());
-        cr_.resize(luma_.size());
-        for (std::size_t i = 0; i < scaled_.Pixels.size(); ++i) {
-            const Rgb c = ExpandRgb565(scaled_.Pixels[i]);
-            cb_[i] = bt601::Round(bt601::CbScaled(c), 1);
-            cr_[i] = bt601::Round(bt601::CrScaled(c), 1);
+        cb_.resize(scaled.size());
+        cr_.resize(scaled.size());
+        for (std::size_t i = 0; i < scaled.size(); ++i) {
+            cb_[i] = table.Cb[scaled[i]];
+            cr_[i] = table.Cr[scaled[i]];
         }
     } else {
         // Both dimensions are even at every scale (320 x 240 times a whole number).
-        cb_.resize(luma_.size() / 4);
-        cr_.resize(luma_.size() / 4);
+        const auto width = static_cast<std::size_t>(scaled_.Width);
+        cb_.resize(scaled.size() / 4);
+        cr_.resize(scaled.size() / 4);
         std::size_t i = 0;
-        for (int y = 0; y < height; y += 2) {
-            for (int x = 0; x < width; x += 2, ++i) {
+        for (std::size_t y = 0; y < static_cast<std::size_t>(scaled_.Height); y += 2) {
+            const std::uint16_t* top = &scaled[y * width];
+            const std::uint16_t* bottom = top + width;
+            for (std::size_t x = 0; x < width; x += 2, ++i) {
+                const std::uint16_t block[4] = {top[x], top[x + 1], bottom[x], bottom[x + 1]};
                 std::int64_t cb = 0;
                 std::int64_t cr = 0;
-                for (const Rgb c : {at(x, y), at(x + 1, y), at(x, y + 1), at(x + 1, y + 1)}) {
-                    cb += bt601::CbScaled(c);
-                    cr += bt601::CrScaled(c);
+                for (const std::uint16_t pixel : block) {
+                    cb += table.CbScaled[pixel];
+                    cr += table.CrScaled[pixel];
                 }
                 cb_[i] = bt601::Round(cb, 4);
                 cr_[i] = bt601::Round(cr, 4);
