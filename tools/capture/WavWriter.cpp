@@ -48,6 +48,7 @@ void WavWriter::WriteHeader() {
 }
 
 void WavWriter::Write(std::span<const std::int16_t> samples) {
+    if (samples.empty()) return;
     std::vector<std::uint8_t> bytes(samples.size() * 2);
     for (std::size_t i = 0; i < samples.size(); ++i) {
         PutLe(&bytes[2 * i], static_cast<std::uint16_t>(samples[i]), 2);
