@@ -28,5 +28,9 @@ test: build build-sanitize
 bench: build
 	./$(BUILD)/bench/velmora-bench
 
+# Every picture of the image list, magnified on the band colour, for a person to look at.
+contact-sheet: build
+	./$(BUILD)/tools/contact-sheet $(BUILD)/contact-sheet.png
+
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

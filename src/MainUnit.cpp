@@ -1,6 +1,8 @@
 #include "MainUnit.h"
 
 #include "Tessaron_Functions.h"
+#include "effects/Glyphs.h"
+#include "platform/Dib.h"
 
 #include <string>
 
@@ -30,10 +32,22 @@ void TfrmMain::LoadFormDescription() {
 
     ImageList = std::make_unique<TDXImageList>(*this);
     ImageList->SetDXDraw(dxDraw.get());
+    const auto addPicture = [this](std::span<const std::uint8_t> dib, const char* name, bool transparent) {
+        TPictureCollectionItem& item = ImageList->Items.Add();
+        if (!dib.empty()) item.Picture = ReadDib(dib);
+        item.Name = name;
+        item.Transparent = transparent;
+        item.TransparentColor = clBlack;
+    };
+    addPicture(LogoPicture, "logo", true);
+    addPicture(StarPicture, "star", true);
+    addPicture(SignaturePicture, "ossrin", false);
+    addPicture({}, "font", true);  // the first glyph cell goes here
 
     BassMod = std::make_unique<TBassMOD>(this);
 
     dxFont = std::make_unique<TDXDIB>(*this);
+    dxFont->DIB = ReadDib(GlyphSheetPicture);
 
     OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
     OnDestroy = [this](TObject* Sender) { FormDestroy(Sender); };
@@ -43,10 +57,15 @@ void TfrmMain::LoadFormDescription() {
 void TfrmMain::FormCreate(TObject* /*Sender*/) {
     dxTimer->SetEnabled(false);
     DoubleBuffered = true;
+    ImageList->Items.MakeColorTable();
     dxDraw->DoubleBuffered = true;
+    dxDraw->ColorTable = ImageList->Items.ColorTable;
+    dxDraw->DefColorTable = ImageList->Items.ColorTable;
+    dxDraw->UpdatePalette();
     InitBand();
     InitLogo();
     InitStar();
+    SliceGlyphSheet(*dxFont, *ImageList, GlyphWidth, GlyphHeight, 3, 32, FirstGlyphEntry, clBlack, true);
     BuildScroller();
     BuildTitle();
     dxDraw->Initialize();

@@ -18,6 +18,11 @@
 
 // The tune, handed to the music player at the music start tick.
 extern const std::span<const std::uint8_t> ModuleImage;
+// The pictures of the image list and the glyph sheet, as DIBs.
+extern const std::span<const std::uint8_t> LogoPicture;
+extern const std::span<const std::uint8_t> StarPicture;
+extern const std::span<const std::uint8_t> SignaturePicture;
+extern const std::span<const std::uint8_t> GlyphSheetPicture;
 
 // The group's web address, in the application title and the form caption.
 inline constexpr const char* GroupAddress = "www.velmora.org";

@@ -24,9 +24,9 @@ void TPictureCollectionItem::Draw(TDirectDrawSurface& dest, int x, int y, int /*
     const int bottom = std::min(Picture.Height(), dest.Height() - y);
     for (int row = top; row < bottom; ++row) {
         const std::uint16_t* source = &surface_[static_cast<std::size_t>(row * width)];
-        std::uint16_t* target = dest.Row(y + row) + x;
+        std::uint16_t* target = dest.Row(y + row);
         for (int column = left; column < right; ++column) {
-            if (!Transparent || source[column] != colorKey_) target[column] = source[column];
+            if (!Transparent || source[column] != colorKey_) target[x + column] = source[column];
         }
     }
 }
@@ -40,7 +40,19 @@ TPictureCollectionItem& TPictureCollection::Add() {
     return *items_.back();
 }
 
-void TPictureCollection::MakeColorTable() {}
+// Each distinct colour once, in the order the entries' tables bring them; the rest stays black.
+void TPictureCollection::MakeColorTable() {
+    ColorTable = {};
+    std::size_t used = 0;
+    for (const auto& item : items_) {
+        for (const TRGBQuad& color : item->Picture.ColorTable) {
+            const TRGBQuad entry{color.rgbBlue, color.rgbGreen, color.rgbRed, 0};
+            const auto end = ColorTable.begin() + static_cast<std::ptrdiff_t>(used);
+            if (used == ColorTable.size() || std::find(ColorTable.begin(), end, entry) != end) continue;
+            ColorTable[used++] = entry;
+        }
+    }
+}
 
 void TPictureCollection::Notify(TDXDrawNotifyType notify) {
     for (const auto& item : items_) {
