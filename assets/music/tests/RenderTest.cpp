@@ -48,7 +48,7 @@ TEST_F(Rendered, IsAudibleInEveryStretchOfTwoSeconds) {
         for (std::size_t i = start; i < start + window; ++i) {
             energy += static_cast<double>(samples[i]) * samples[i];
         }
-        EXPECT_GT(std::sqrt(energy / window), 0.02) << "quiet from second " << start / 2 / Rate;
+        EXPECT_GT(std::sqrt(energy / window), 0.01) << "quiet from second " << start / 2 / Rate;
     }
 }
 
