@@ -93,7 +93,8 @@ typedef void (*BASSMOD_SyncProc)(uint32_t sync, uint32_t data, void* user);
  * MusicPlayEx             plays from a packed position (0xFFFFFFFF: where it stands) with new
  *                         flags (-1: keep the load flags).
  * MusicSetAmplify         module gain 0..100: 50 is unity, 100 is +6 dB, 0 is silence.
- * MusicSetPanSep          stereo separation 0 (mono) .. 100 (hard left/right); default 50.
+ * MusicSetPanSep          stereo separation 0 (mono) .. 100 (hard left/right); default 50,
+ *                         where each Amiga side is mixed 3:1 into the other.
  * MusicSetPositionScaler  1..256: GetPosition reports the row multiplied by this.
  * MusicIsActive           BASSMOD_STOPPED, _PLAYING or _PAUSED.
  * MusicStop               stops and rewinds to the start.
