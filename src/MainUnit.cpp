@@ -94,7 +94,13 @@ void TfrmMain::dxTimerTimer(TObject* /*Sender*/, int /*LagCount*/) {
     if (!dxDraw->CanDraw()) return;
 
     if (TickCount == MusicStartTick) {
-        BassMod->PlayModule(ModuleImage);
+        // A music start that fails is reported once and the show goes on without music: the
+        // tick is counted all the same, so the start is never tried again.
+        try {
+            BassMod->PlayModule(ModuleImage);
+        } catch (...) {
+            Application.HandleException();
+        }
     } else if (TickCount > MusicStartTick) {
         TDirectDrawSurface& surface = dxDraw->Surface();
         surface.Fill(0);
