@@ -49,8 +49,7 @@ void TfrmMain::FormCreate(TObject* /*Sender*/) {
     InitStar();
     BuildScroller();
     BuildTitle();
-    dxDraw->Initialize();
-    dxTimer->SetEnabled(true);
+    ToggleFullScreen(*dxDraw, *dxTimer, *this);
     Application.ProcessMessages();
     dxTimer->SetEnabled(true);
 }
