@@ -209,7 +209,8 @@ bool SdlScreen::Present(const std::uint16_t* pixels, int width, int height, bool
         // Nearest by a whole factor keeps every pixel the same size; only the rest is smoothed.
         if (scaled_ == nullptr || scaledFactor_ != fit.Factor) {
             if (scaled_ != nullptr) SDL_DestroyTexture(scaled_);
-            scaled_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_TARGET,
+            // The renderer's own format: a 16-bit render target is emulated, and slower, on some drivers.
+            scaled_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
                                         width * fit.Factor, height * fit.Factor);
             scaledFactor_ = fit.Factor;
             if (scaled_ != nullptr) SDL_SetTextureScaleMode(scaled_, SDL_ScaleModeLinear);
