@@ -10,12 +10,26 @@ void FillBuffer(void* userdata, Uint8* stream, int length) noexcept {
     player->Mix(reinterpret_cast<std::int16_t*>(stream), static_cast<std::size_t>(length) / (2 * sizeof(std::int16_t)));
 }
 
+// When no part of the program uses SDL any more, SDL's remaining globals go too: the library may
+// be unloaded next, and SDL with it.
+void QuitSdlWhenUnused() {
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+}
+
+// Gives back a successful SDL_InitSubSystem of the audio. Only then: quitting a subsystem that
+// failed to start would take away a reference that the program's video holds on SDL's events.
+void ReleaseAudio() {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    QuitSdlWhenUnused();
+}
+
 }  // namespace
 
 std::unique_ptr<AudioOutput> AudioOutput::Open(const char* deviceName, std::int32_t sampleRate, MusicPlayer& player,
                                                std::string& error) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         error = SDL_GetError();
+        QuitSdlWhenUnused();
         return nullptr;
     }
     SDL_AudioSpec wanted{};
@@ -29,7 +43,7 @@ std::unique_ptr<AudioOutput> AudioOutput::Open(const char* deviceName, std::int3
     const SDL_AudioDeviceID device = SDL_OpenAudioDevice(deviceName, 0, &wanted, nullptr, 0);
     if (device == 0) {
         error = SDL_GetError();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        ReleaseAudio();
         return nullptr;
     }
     SDL_PauseAudioDevice(device, 0);
@@ -38,16 +52,20 @@ std::unique_ptr<AudioOutput> AudioOutput::Open(const char* deviceName, std::int3
 
 AudioOutput::~AudioOutput() {
     SDL_CloseAudioDevice(device_);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    ReleaseAudio();
 }
 
 std::string AudioOutput::DeviceName(std::int32_t device) {
     if (device == 0) return "Default output";
-    if (device < 0 || SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return {};
+    if (device < 0) return {};
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        QuitSdlWhenUnused();
+        return {};
+    }
     std::string name;
     if (device <= SDL_GetNumAudioDevices(0)) {
         if (const char* found = SDL_GetAudioDeviceName(device - 1, 0)) name = found;
     }
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    ReleaseAudio();
     return name;
 }

@@ -5,6 +5,7 @@
 #include "AudioOutput.h"
 #include "MusicPlayer.h"
 
+#include <atomic>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -20,8 +21,10 @@ std::mutex apiMutex;
 std::unique_ptr<MusicPlayer> player;  // exists while the output is open
 std::unique_ptr<AudioOutput> output;
 
-thread_local std::int32_t lastError = BASSMOD_OK;
-thread_local std::string returnedText;  // keeps a returned string alive until the thread's next call
+// Plain globals, not thread-local: a thread-local block of a library that is loaded and unloaded
+// at run time outlives the library in threads that used it.
+std::atomic<std::int32_t> lastError = BASSMOD_OK;
+std::string returnedText;  // keeps a returned string alive until the next call that returns one
 
 std::int32_t Fail(std::int32_t error) {
     lastError = error;
@@ -69,6 +72,7 @@ extern "C" {
 uint32_t BASSMOD_GetVersion(void) { return BASSMOD_VERSION; }
 
 const char* BASSMOD_GetDeviceDescription(int32_t device) {
+    const std::lock_guard lock(apiMutex);
     returnedText = AudioOutput::DeviceName(device);
     if (returnedText.empty()) {
         Fail(BASSMOD_ERROR_DEVICE);

@@ -3,6 +3,7 @@
  * One module, one sound output, one calling thread: the player is driven from one thread
  * (the caller's) while the module is mixed on the audio thread. Results are 32 bits wide,
  * zero means failure unless a function says otherwise; BASSMOD_ErrorGetCode then tells why.
+ * Calls from several threads are safe, but the error code and returned strings are shared.
  *
  * Positions are packed as (row << 16) | order: the low word is the order position, the high
  * word the row within its pattern.
@@ -18,7 +19,7 @@ extern "C" {
 
 #define BASSMOD_VERSION 0x70000u /* high word major, low word minor */
 
-/* Error codes of BASSMOD_ErrorGetCode: the outcome of the calling thread's last call. */
+/* Error codes of BASSMOD_ErrorGetCode: the outcome of the last call. */
 #define BASSMOD_OK 0
 #define BASSMOD_ERROR_NO_INIT 1     /* BASSMOD_Init has not succeeded */
 #define BASSMOD_ERROR_ALREADY 2     /* the output is open already */
@@ -78,7 +79,7 @@ typedef void (*BASSMOD_SyncProc)(uint32_t sync, uint32_t data, void* user);
  * GetVersion              BASSMOD_VERSION.
  * GetDeviceDescription    name of output device n: 0 the default output, 1.. the audio system's
  *                         outputs; NULL past the last. Valid until the next call.
- * ErrorGetCode            the error code of the calling thread's last call.
+ * ErrorGetCode            the error code of the last call.
  * Init                    opens output device n (-1 or 0: the default) at the given rate in
  *                         16-bit stereo; flags must be 0. Silence plays until a module does.
  * Free                    drops the module and closes the output; harmless when not open.
@@ -93,7 +94,8 @@ typedef void (*BASSMOD_SyncProc)(uint32_t sync, uint32_t data, void* user);
  * MusicPlayEx             plays from a packed position (0xFFFFFFFF: where it stands) with new
  *                         flags (-1: keep the load flags).
  * MusicSetAmplify         module gain 0..100: 50 is unity, 100 is +6 dB, 0 is silence.
- * MusicSetPanSep          stereo separation 0 (mono) .. 100 (hard left/right); default 50.
+ * MusicSetPanSep          stereo separation 0 (mono) .. 100 (hard left/right); default 50,
+ *                         where each Amiga side is mixed 3:1 into the other.
  * MusicSetPositionScaler  1..256: GetPosition reports the row multiplied by this.
  * MusicIsActive           BASSMOD_STOPPED, _PLAYING or _PAUSED.
  * MusicStop               stops and rewinds to the start.

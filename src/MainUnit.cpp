@@ -68,8 +68,7 @@ void TfrmMain::FormCreate(TObject* /*Sender*/) {
     SliceGlyphSheet(*dxFont, *ImageList, GlyphWidth, GlyphHeight, 3, 32, FirstGlyphEntry, clBlack, true);
     BuildScroller();
     BuildTitle();
-    dxDraw->Initialize();
-    dxTimer->SetEnabled(true);
+    ToggleFullScreen(*dxDraw, *dxTimer, *this);
     Application.ProcessMessages();
     dxTimer->SetEnabled(true);
 }

@@ -59,7 +59,7 @@ TEST_F(ImageListTest, DrawIsClippedAtEveryEdge) {
     }
 }
 
-TEST_F(ImageListTest, ColourKeyApliesOnlyToTransparentEntries) {
+TEST_F(ImageListTest, ColourKeyAppliesOnlyToTransparentEntries) {
     TPictureCollectionItem& signature = items.Add();
     signature.Picture = ReadDib(SignaturePicture);
     signature.Transparent = false;

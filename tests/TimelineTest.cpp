@@ -1,6 +1,10 @@
 #include "IntroFixture.h"
+#include "effects/Glyphs.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -11,7 +15,63 @@ class TimelineTest : public IntroFixture {
 protected:
     void RunOpenFrames(int frames) { TickUntil(FirstOpenTick + frames); }
     std::int32_t SecondRowX() const { return frmMain->TitleGlyphs[40].X; }
+
+    static std::uint16_t Background(int y) { return y >= 70 && y < 170 ? BandPixel : 0; }
+    // The last frame shows entry `entry` with its top-left corner at (x, y), black left out.
+    void ExpectPictureAt(int entry, int x, int y) const {
+        const TBitmap& picture = frmMain->ImageList->Items[entry].Picture;
+        for (int row = 0; row < picture.Height(); ++row) {
+            for (int column = 0; column < picture.Width(); ++column) {
+                const int sx = x + column;
+                const int sy = y + row;
+                if (sx < 0 || sx >= 320 || sy < 0 || sy >= 240) continue;
+                const TColor color = picture.Pixel(column, row);
+                const auto expected =
+                    color == clBlack ? Background(sy) : static_cast<std::uint16_t>(TDirectDrawSurface::ColorMatch(color));
+                ASSERT_EQ(FramePixel(sx, sy), expected) << "entry " << entry << " at " << sx << "," << sy;
+            }
+        }
+    }
 };
+
+TEST_F(TimelineTest, TheLogoEntersColumnByColumn) {
+    RunOpenFrames(1);
+    for (int y = 70; y < 170; ++y) ASSERT_EQ(FramePixel(0, y), BandPixel) << "at -263 the logo draws nothing";
+    RunOpenFrames(4);
+    ExpectPictureAt(0, -254, 73);
+    for (int y = 70; y < 170; ++y) ASSERT_EQ(FramePixel(2, y), BandPixel) << "only two columns show";
+}
+
+TEST_F(TimelineTest, TheSceneAtRestShowsEveryPictureInItsPlace) {
+    TickUntil(500);  // the scroller line has filled
+    ExpectPictureAt(0, 4, 73);
+    const std::string& title = frmMain->TitleText;
+    for (int i = 1; i <= 39; ++i) {
+        const int first = GlyphEntry(title[static_cast<std::size_t>(i - 1)]);
+        const int second = GlyphEntry(title[static_cast<std::size_t>(i + 39)]);
+        ExpectPictureAt(first, 8 * i, 128);
+        if (i != 39) ExpectPictureAt(second, 8 * i, 137);  // the 80th stands just beyond the edge
+    }
+    int shown = 0;
+    for (int i = 1; i <= 42; ++i) {
+        const TSprite& glyph = frmMain->ScrollGlyphs[static_cast<std::size_t>(frmMain->ScrollFirst + i)];
+        if (glyph.X < 0 || glyph.X > 312) continue;
+        ExpectPictureAt(glyph.ImageIndex, glyph.X, glyph.Y);
+        shown += glyph.Ch != ' ';
+    }
+    EXPECT_GT(shown, 30) << "the scroller line is full";
+
+    int starPixels = 0;
+    for (int y = 70; y < 170; ++y) {
+        for (int x = 262; x < 320; ++x) {
+            const bool inStar = std::abs(x - 285) <= 14 && std::abs(y - 101) <= 14;
+            if (FramePixel(x, y) == BandPixel) continue;
+            ASSERT_TRUE(inStar || y >= 128) << "star pixel far from its centre at " << x << "," << y;
+            starPixels += inStar;
+        }
+    }
+    EXPECT_GT(starPixels, 100);
+}
 
 TEST_F(TimelineTest, LogoAndStarSlideInAndComeToRest) {
     RunOpenFrames(1);

@@ -1,9 +1,12 @@
 #include "DXDraw.h"
 
 #include "Application.h"
+#include "DisplayFit.h"
+#include "Exception.h"
 #include "Form.h"
 
 #include <algorithm>
+#include <string>
 
 TDirectDrawSurface::TDirectDrawSurface(int width, int height)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {}
@@ -42,10 +45,30 @@ void TDXDraw::SetCursor(int cursor) {
 
 void TDXDraw::Initialize() {
     Finalize();
+    if (Options.Contains(doFullScreen)) TakeFullScreen();
     surface_ = std::make_unique<TDirectDrawSurface>(SurfaceWidth, SurfaceHeight);
     initialized_ = true;
     Notify(dxntInitialize);
     Restore();
+}
+
+void TDXDraw::TakeFullScreen() {
+    Screen& screen = owner_.Application.GetScreen();
+    const DisplayMode asked{Display.Width, Display.Height, Display.BitCount};
+    for (const DisplayMode& mode : FullScreenModeCandidates(asked, screen.DisplayModes())) {
+        if (screen.EnterFullScreen(mode)) {
+            fullScreen_ = true;
+            return;
+        }
+    }
+    // Most displays today list no 16-bit mode at all: show the 16-bit frames scaled over the
+    // desktop's own mode rather than fail.
+    if (screen.EnterDesktopFullScreen()) {
+        fullScreen_ = true;
+        return;
+    }
+    throw Exception("Display mode cannot be changed (" + std::to_string(Display.Width) + "x" +
+                    std::to_string(Display.Height) + " " + std::to_string(Display.BitCount) + "bit)");
 }
 
 void TDXDraw::Restore() {
@@ -55,10 +78,25 @@ void TDXDraw::Restore() {
 }
 
 void TDXDraw::Finalize() {
-    if (!initialized_) return;
-    Notify(dxntFinalize);
-    surface_.reset();
-    initialized_ = false;
+    if (initialized_) {
+        Notify(dxntFinalize);
+        surface_.reset();
+        initialized_ = false;
+    }
+    if (fullScreen_) {
+        owner_.Application.GetScreen().LeaveFullScreen();
+        fullScreen_ = false;
+    }
+}
+
+bool TDXDraw::CanDraw() {
+    if (!initialized_ || surface_ == nullptr) return false;
+    Screen& screen = owner_.Application.GetScreen();
+    if (screen.DisplayLost()) {
+        if (!screen.RestoreDisplay()) return false;
+        Restore();
+    }
+    return true;
 }
 
 void TDXDraw::Flip() {

@@ -119,14 +119,17 @@ public:
     // Applies ColorTable to the display's palette; nothing while not initialised.
     void UpdatePalette() {}
 
-    // Takes the display and builds the surfaces; raises Exception when it cannot.
+    // Takes the display (full screen when Options holds doFullScreen) and builds the surfaces;
+    // raises Exception when it cannot, leaving the surface released.
     void Initialize();
-    // Gives the display and the surfaces up; does nothing when not initialised.
+    // Gives the display and the surfaces up, the desktop's mode back; nothing when not initialised.
     void Finalize();
     bool Initialized() const { return initialized_; }
 
-    // The drawable test.
-    bool CanDraw() const { return initialized_ && surface_ != nullptr; }
+    // The drawable test. When the display has dropped its surfaces it first restores them:
+    // the back surface is cleared and every image-list entry rebuilds its surface. False while
+    // that cannot be done yet (a minimised window).
+    bool CanDraw();
     TDirectDrawSurface& Surface() { return *surface_; }
 
     // Shows the back surface; nothing when not drawable.
@@ -138,10 +141,13 @@ public:
 private:
     void Notify(TDXDrawNotifyType notify);
     void Restore();
+    // Full screen in the best mode the display lists for Display, else at the desktop's mode.
+    void TakeFullScreen();
 
     TForm& owner_;
     int cursor_ = crDefault;
     bool initialized_ = false;
+    bool fullScreen_ = false;
     std::unique_ptr<TDirectDrawSurface> surface_;
     std::vector<DXDrawListener*> listeners_;
 };

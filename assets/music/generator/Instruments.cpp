@@ -206,7 +206,7 @@ constexpr std::array<Instrument, 8> Instruments{{
     {"kick", Kick},
     {"snare", Snare},
     {"hihat", [] { return Hat(70, 12, 0x4a11); }},
-    {"openhat", [] { return Hat(220, 55, 0x0be7); }},
+    {"openhat", [] { return Hat(160, 45, 0x0be7); }},
     {"bass", Bass},
     {"lead", Lead},
     {"arp", Arp},

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <iterator>
 #include <string>
+#include <system_error>
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -31,6 +32,9 @@ int main(int argc, char** argv) {
             out.write(reinterpret_cast<const char*>(module.data()), static_cast<std::streamsize>(module.size()));
             if (!out.flush()) {
                 std::cerr << "make_module: cannot write " << partial << "\n";
+                out.close();
+                std::error_code ignored;
+                std::filesystem::remove(partial, ignored);
                 return 1;
             }
         }

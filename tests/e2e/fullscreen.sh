@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# The intro full screen on a real X server with a window manager: the band at its place and
+# colour once the show runs, the frame as high (or wide) as the screen with its 4:3 shape kept,
+# black bars around it, no pointer, and a clean exit when the window is closed or a signal
+# asks it to end.
+#
+# usage: fullscreen.sh VELMORA CURSOR_PROBE WIDTH HEIGHT DEPTH close|sigterm
+set -euo pipefail
+
+velmora=$1 probe=$2 width=$3 height=$4 depth=$5 ending=$6
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/velmora-fullscreen-${width}x${height}x${depth}.png" && echo "screenshot kept in ${TMPDIR:-/tmp}" >&2; exit 1; }
+
+# A display of its own: Xvfb picks a free number and tells it on fd 3.
+Xvfb -displayfd 3 -screen 0 "${width}x${height}x${depth}" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# Full screen needs a window manager: without one the window keeps its size.
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do timeout 2 wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+timeout 2 wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
+
+timeout 5 xdotool mousemove $((width / 2)) $((height / 2))
+[ "$(timeout 5 "$probe")" -gt 0 ] || fail "the probe sees no pointer even on the bare desktop"
+
+SDL_AUDIODRIVER=dummy timeout 60 "$velmora" >"$work/out.log" 2>"$work/err.log" &
+intro=$!
+pids+=($intro)
+
+# Where the 320x240 frame lands and where its band (frame rows 70 to 169) must be.
+if ((width * 3 >= height * 4)); then
+    frameH=$height frameW=$((height * 4 / 3))
+else
+    frameW=$width frameH=$((width * 3 / 4))
+fi
+x0=$(((width - frameW) / 2)) y0=$(((height - frameH) / 2))
+bandTop=$((y0 + 70 * frameH / 240)) bandEnd=$((y0 + 170 * frameH / 240))  # end excluded
+# A whole-factor frame has sharp edges; after a smooth last step allow two blended rows.
+margin=0
+((frameH % 240 == 0)) || margin=2
+
+# Share of band-coloured pixels (RGB565 0x4292 reads back as about 65,80,148) in a region.
+band_share() {  # w h x y
+    convert "$work/shot.png" -crop "$1x$2+$3+$4" +repage -fuzz 3% \
+        -fill black +opaque "rgb(65,80,148)" -fill white -opaque "rgb(65,80,148)" \
+        -format "%[fx:mean]" info:
+}
+# Brightest channel value in a region: 0 when all black.
+brightest() {  # w h x y
+    convert "$work/shot.png" -crop "$1x$2+$3+$4" +repage -format "%[fx:int(255*maxima)]" info:
+}
+at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b) }'; }
+
+band_open() {
+    at_least "$(band_share "$frameW" 1 "$x0" $((bandTop + margin)))" 0.25 &&
+        at_least "$(band_share "$frameW" 1 "$x0" $((bandEnd - 1 - margin)))" 0.25
+}
+
+# The band is fully open from tick 150 (about 2.5 s) until the exit; poll for it.
+opened=0
+for _ in $(seq 20); do
+    sleep 1
+    kill -0 "$intro" 2>/dev/null || fail "the intro ended early: $(cat "$work/err.log")"
+    timeout 10 import -window root -depth 8 "$work/shot.png" || continue
+    if band_open; then opened=1; break; fi
+done
+((opened)) || fail "no open band at rows $bandTop..$((bandEnd - 1))"
+
+# Nothing of the band just outside it.
+[ "$(band_share "$frameW" 1 "$x0" $((bandTop - 1 - margin)))" = 0 ] || fail "band colour above row $bandTop"
+[ "$(band_share "$frameW" 1 "$x0" $((bandEnd + margin)))" = 0 ] || fail "band colour below row $((bandEnd - 1))"
+# The band reaches both edges of the frame: the frame is as wide as 4:3 allows.
+at_least "$(band_share 1 $((bandEnd - bandTop - 2 * margin)) $((x0 + margin)) $((bandTop + margin)))" 0.25 ||
+    fail "band missing at the frame's left edge x=$x0"
+at_least "$(band_share 1 $((bandEnd - bandTop - 2 * margin)) $((x0 + frameW - 1 - margin)) $((bandTop + margin)))" 0.25 ||
+    fail "band missing at the frame's right edge x=$((x0 + frameW - 1))"
+# Black bars where the screen's shape differs from the frame's.
+((x0 == 0)) || { [ "$(brightest "$x0" "$height" 0 0)" = 0 ] && [ "$(brightest "$x0" "$height" $((x0 + frameW)) 0)" = 0 ]; } ||
+    fail "side bars are not black"
+((y0 == 0)) || { [ "$(brightest "$width" "$y0" 0 0)" = 0 ] && [ "$(brightest "$width" "$y0" 0 $((y0 + frameH)))" = 0 ]; } ||
+    fail "top and bottom bars are not black"
+
+timeout 5 xdotool mousemove $((width / 2 + 7)) $((height / 2 + 5))
+[ "$(timeout 5 "$probe")" = 0 ] || fail "the pointer shows over the full-screen intro"
+
+case $ending in
+close) timeout 5 wmctrl -c velmora || fail "no window to close" ;;
+sigterm) kill -TERM "$intro" ;;
+*) fail "unknown ending $ending" ;;
+esac
+status=0
+timeout 20 tail --pid="$intro" -f /dev/null || fail "the intro did not end after $ending"
+wait "$intro" || status=$?
+[ "$status" = 0 ] || fail "exit status $status after $ending: $(cat "$work/err.log")"
+[ -z "$(timeout 5 wmctrl -l | grep -i velmora || true)" ] || fail "a velmora window is left"
+[ "$(timeout 5 "$probe")" -gt 0 ] || fail "the pointer did not come back"
+echo "ok: ${width}x${height}x${depth}, band rows $bandTop..$((bandEnd - 1)), frame ${frameW}x${frameH} at ($x0,$y0)"
