@@ -43,7 +43,13 @@ FfmpegProcess::FfmpegProcess(const std::string& program, const std::vector<std::
     if (feedStdin) posix_spawn_file_actions_adddup2(&actions, pipeEnds[0], STDIN_FILENO);
     // ffmpeg's standard output may be the capture's video stream: it talks on standard error only.
     posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
-    const int spawned = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ);
+    // A group of its own: Ctrl+C stops the capture, which then lets ffmpeg finish what it has.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    const int spawned = posix_spawn(&pid_, program.c_str(), &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     if (feedStdin) ::close(pipeEnds[0]);
     if (spawned != 0) {
