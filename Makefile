@@ -1,4 +1,5 @@
 # Thin wrapper: setup installs the Debian packages, CMake does the rest.
+MAKEFLAGS  += --no-print-directory
 BUILD      := build
 BUILD_SAN  := build-sanitize
 JOBS       ?= $(shell nproc)

@@ -4,6 +4,7 @@
 #include "effects/Glyphs.h"
 #include "platform/Dib.h"
 
+#include <exception>
 #include <string>
 
 TfrmMain::TfrmMain(TApplication& application) : TForm(application) { LoadFormDescription(); }
@@ -97,8 +98,8 @@ void TfrmMain::dxTimerTimer(TObject* /*Sender*/, int /*LagCount*/) {
         // tick is counted all the same, so the start is never tried again.
         try {
             BassMod->PlayModule(ModuleImage);
-        } catch (...) {
-            Application.HandleException();
+        } catch (const std::exception& error) {
+            Application.LogError(error.what());
         }
     } else if (TickCount > MusicStartTick) {
         TDirectDrawSurface& surface = dxDraw->Surface();

@@ -6,7 +6,6 @@
 #include "platform/TextFile.h"
 
 #include <array>
-#include <iostream>
 
 namespace {
 
@@ -53,7 +52,7 @@ void TfrmMain::StartScrollerPass() {
         BuildScroller();
         ScrollReadFailing = false;
     } catch (const Exception& error) {
-        if (!ScrollReadFailing) std::cerr << Application.Title << ": " << error.what() << std::endl;
+        if (!ScrollReadFailing) Application.LogError(error.what());
         ScrollReadFailing = true;
         ScrollFirst = 1;
         LayOutScroller(std::string(BuiltInHead) + std::string(Credits));

@@ -89,9 +89,11 @@ void TApplication::HandleException() {
 }
 
 void TApplication::ShowError(const std::string& text) {
-    std::cerr << Title << ": " << text << std::endl;
+    LogError(text);
     screen_.ShowError(Title, text);
 }
+
+void TApplication::LogError(const std::string& text) const { std::cerr << Title << ": " << text << std::endl; }
 
 void TApplication::AddIdleHandler(IdleHandler* handler) { idleHandlers_.push_back(handler); }
 

@@ -56,6 +56,9 @@ public:
     // The standard error report for the exception being handled: stderr and a message box.
     void HandleException();
     void ShowError(const std::string& text);
+    // The report for an error the show goes on after: stderr only, never a box that would
+    // stop the frames (or hide behind a full-screen window).
+    void LogError(const std::string& text) const;
 
     void AddIdleHandler(IdleHandler* handler);
     void RemoveIdleHandler(IdleHandler* handler);

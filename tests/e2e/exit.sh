@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 intro=$(realpath "$1")
 shots=${2:-$E2E_WORK}
 
-e2e_start_display 640x480x24
+e2e_start_display 320x240x24
 cd "$E2E_WORK"
 e2e_start_intro "$intro"
 

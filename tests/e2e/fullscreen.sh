@@ -5,37 +5,23 @@
 # asks it to end.
 #
 # usage: fullscreen.sh VELMORA CURSOR_PROBE WIDTH HEIGHT DEPTH close|sigterm
-set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 
 velmora=$1 probe=$2 width=$3 height=$4 depth=$5 ending=$6
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-    rm -rf "$work"
+work=$E2E_WORK
+fail() {
+    [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/velmora-fullscreen-${width}x${height}x${depth}.png" &&
+        echo "screenshot kept in ${TMPDIR:-/tmp}" >&2
+    e2e_fail "$@"
 }
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/velmora-fullscreen-${width}x${height}x${depth}.png" && echo "screenshot kept in ${TMPDIR:-/tmp}" >&2; exit 1; }
 
-# A display of its own: Xvfb picks a free number and tells it on fd 3.
-Xvfb -displayfd 3 -screen 0 "${width}x${height}x${depth}" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-
-# Full screen needs a window manager: without one the window keeps its size.
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do timeout 2 wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-timeout 2 wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
+e2e_start_display "${width}x${height}x${depth}"
 
 timeout 5 xdotool mousemove $((width / 2)) $((height / 2))
 [ "$(timeout 5 "$probe")" -gt 0 ] || fail "the probe sees no pointer even on the bare desktop"
 
-SDL_AUDIODRIVER=dummy timeout 60 "$velmora" >"$work/out.log" 2>"$work/err.log" &
-intro=$!
-pids+=($intro)
+e2e_start_intro timeout 60 "$velmora"
+intro=$E2E_INTRO_PID
 
 # Where the 320x240 frame lands and where its band (frame rows 70 to 169) must be.
 if ((width * 3 >= height * 4)); then
@@ -70,7 +56,7 @@ band_open() {
 opened=0
 for _ in $(seq 20); do
     sleep 1
-    kill -0 "$intro" 2>/dev/null || fail "the intro ended early: $(cat "$work/err.log")"
+    kill -0 "$intro" 2>/dev/null || fail "the intro ended early: $(cat "$work/intro.err")"
     timeout 10 import -window root -depth 8 "$work/shot.png" || continue
     if band_open; then opened=1; break; fi
 done
@@ -98,10 +84,8 @@ close) timeout 5 wmctrl -c velmora || fail "no window to close" ;;
 sigterm) kill -TERM "$intro" ;;
 *) fail "unknown ending $ending" ;;
 esac
-status=0
-timeout 20 tail --pid="$intro" -f /dev/null || fail "the intro did not end after $ending"
-wait "$intro" || status=$?
-[ "$status" = 0 ] || fail "exit status $status after $ending: $(cat "$work/err.log")"
+e2e_wait_intro 20
+[ "$E2E_STATUS" = 0 ] || fail "exit status $E2E_STATUS after $ending: $(cat "$work/intro.err")"
 [ -z "$(timeout 5 wmctrl -l | grep -i velmora || true)" ] || fail "a velmora window is left"
 [ "$(timeout 5 "$probe")" -gt 0 ] || fail "the pointer did not come back"
 echo "ok: ${width}x${height}x${depth}, band rows $bandTop..$((bandEnd - 1)), frame ${frameW}x${frameH} at ($x0,$y0)"

@@ -20,28 +20,23 @@ e2e_fail() {
     exit 1
 }
 
-# A free display number: no lock file and no socket.
-e2e_free_display() {
-    local n
-    for n in $(seq 90 199); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { echo "$n"; return; }
-    done
-    e2e_fail "no free X display number"
+# Waits up to about 20 s (a loaded machine starts X slowly) for a command to succeed.
+e2e_wait_for() {
+    local i
+    for i in $(seq 100); do timeout 2 "$@" >/dev/null 2>&1 && return 0; sleep 0.2; done
+    return 1
 }
 
-# Starts Xvfb with the given screen (e.g. 640x480x24) and openbox on it; exports DISPLAY.
+# Starts Xvfb with the given screen (e.g. 640x480x24) on a display number it picks itself,
+# and openbox on it (full screen needs a window manager); exports DISPLAY.
 e2e_start_display() {
-    local n
-    n=$(e2e_free_display)
-    Xvfb ":$n" -screen 0 "$1" -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$E2E_WORK/display" 2>"$E2E_WORK/xvfb.log" &
     E2E_PIDS+=($!)
-    export DISPLAY=":$n"
-    local i
-    for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    xdpyinfo >/dev/null 2>&1 || e2e_fail "Xvfb did not start"
+    e2e_wait_for test -s "$E2E_WORK/display" || e2e_fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$E2E_WORK/display")"
     openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
     E2E_PIDS+=($!)
-    for i in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+    e2e_wait_for wmctrl -m || e2e_fail "openbox did not start"
 }
 
 # Starts the intro in the background; sets E2E_INTRO_PID and E2E_WINDOW (its X window id).
@@ -51,7 +46,7 @@ e2e_start_intro() {
     E2E_PIDS+=("$E2E_INTRO_PID")
     local i
     E2E_WINDOW=""
-    for i in $(seq 100); do
+    for i in $(seq 200); do
         E2E_WINDOW=$(xdotool search --onlyvisible --name '^velmora - ' 2>/dev/null | head -n 1 || true)
         [ -n "$E2E_WINDOW" ] && break
         sleep 0.1
