@@ -17,6 +17,15 @@ TEST(SurfaceTest, ColorMatchPacksRgb565) {
     EXPECT_EQ(TDirectDrawSurface::ColorMatch(RGB(255, 0, 0)), 0xF800u);
 }
 
+TEST(SurfaceTest, ColorOfWidensEveryPixelValueAndMatchesBack) {
+    EXPECT_EQ(TDirectDrawSurface::ColorOf(0x4292), RGB(66, 81, 148));
+    EXPECT_EQ(TDirectDrawSurface::ColorOf(0xFFFF), clWhite);
+    EXPECT_EQ(TDirectDrawSurface::ColorOf(0), clBlack);
+    for (std::uint32_t pixel = 0; pixel <= 0xFFFF; ++pixel) {
+        ASSERT_EQ(TDirectDrawSurface::ColorMatch(TDirectDrawSurface::ColorOf(pixel)), pixel);
+    }
+}
+
 struct FillCase {
     const char* name;
     TRect rect;

@@ -39,7 +39,7 @@ public:
         patch.Fill(TDirectDrawSurface::ColorMatch(ground));
         item.Draw(patch, 0, 0, 0);
         for (int y = 0; y < height * zoom; ++y) {
-            for (int x = 0; x < width * zoom; ++x) Put(left + x, top + y, FromRgb565(patch.Pixel(x / zoom, y / zoom)));
+            for (int x = 0; x < width * zoom; ++x) Put(left + x, top + y, TDirectDrawSurface::ColorOf(patch.Pixel(x / zoom, y / zoom)));
         }
     }
 
@@ -54,12 +54,6 @@ public:
     void Save(const std::string& fileName) const { WritePng(fileName, SheetWidth, height_, rgb_); }
 
 private:
-    static TColor FromRgb565(std::uint16_t p) {
-        const auto expand = [](unsigned value, unsigned bits) {
-            return static_cast<std::uint8_t>(value << (8 - bits) | value >> (2 * bits - 8));
-        };
-        return RGB(expand(p >> 11, 5), expand(p >> 5 & 0x3F, 6), expand(p & 0x1F, 5));
-    }
     void Put(int x, int y, TColor c) {
         if (x < 0 || y < 0 || x >= SheetWidth || y >= height_) return;
         std::uint8_t* pixel = &rgb_[static_cast<std::size_t>(y * SheetWidth + x) * 3];

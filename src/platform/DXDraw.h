@@ -22,6 +22,14 @@ public:
 
     // The surface's pixel value for a colour (RGB565).
     static std::uint32_t ColorMatch(TColor color);
+    // The colour a pixel value shows: each channel widened to 8 bits by repeating its top bits,
+    // so black stays 0 and white 255.
+    static constexpr TColor ColorOf(std::uint32_t pixel) {
+        const auto widen = [](unsigned value, unsigned bits) {
+            return static_cast<std::uint8_t>(value << (8 - bits) | value >> (2 * bits - 8));
+        };
+        return RGB(widen(pixel >> 11 & 0x1F, 5), widen(pixel >> 5 & 0x3F, 6), widen(pixel & 0x1F, 5));
+    }
 
     void Fill(std::uint32_t pixel);
     // Right and bottom edges excluded; clipped to the surface.

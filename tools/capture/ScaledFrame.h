@@ -1,6 +1,8 @@
 // A frame of the intro's RGB565 pixels at a whole-number scale, pixels repeated (nearest neighbour).
 #pragma once
 
+#include "platform/DXDraw.h"
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -23,11 +25,7 @@ struct Rgb {
     std::uint8_t B;
 };
 
-// Each channel widened to 8 bits by repeating its top bits, so black stays 0 and white 255.
 constexpr Rgb ExpandRgb565(std::uint16_t pixel) {
-    const unsigned r = pixel >> 11;
-    const unsigned g = (pixel >> 5) & 0x3F;
-    const unsigned b = pixel & 0x1F;
-    return {static_cast<std::uint8_t>(r << 3 | r >> 2), static_cast<std::uint8_t>(g << 2 | g >> 4),
-            static_cast<std::uint8_t>(b << 3 | b >> 2)};
+    const TColor color = TDirectDrawSurface::ColorOf(pixel);
+    return {RedOf(color), GreenOf(color), BlueOf(color)};
 }
