@@ -11,15 +11,17 @@ e2e_start_intro "$intro"
 
 [ "$(xdotool getwindowname "$E2E_WINDOW")" = "velmora - www.velmora.org" ] || e2e_fail "wrong caption"
 
-sleep 4  # past tick 150: the band is fully open, keys are not accepted yet
-e2e_screenshot band.png
+# Wait for the open band (tick 150, about 2.3 s of ticks); the elements then play on it, and
+# rows 70-72 lie above all of them.
+band_open() {
+    e2e_screenshot band.png && [ "$(e2e_colours band.png 320x3+0+70)" = "65,80,148" ]
+}
+e2e_wait_for band_open || e2e_fail "rows 70-72 never showed the band colour: $(e2e_colours band.png 320x3+0+70)"
 [ "$(identify -format '%wx%h' band.png)" = "320x240" ] || e2e_fail "window is $(identify -format '%wx%h' band.png)"
-# The elements play on the band from tick 150; rows 70-72 lie above all of them.
-[ "$(e2e_colours band.png 320x3+0+70)" = "65,80,148" ] || e2e_fail "rows 70-72 are not the band colour: $(e2e_colours band.png 320x3+0+70)"
 [ "$(e2e_colours band.png 320x70+0+0)" = "0,0,0" ] || e2e_fail "rows 0-69 are not black"
 [ "$(e2e_colours band.png 320x70+0+170)" = "0,0,0" ] || e2e_fail "rows 170-239 are not black"
 
-sleep 2.5  # past tick 300: Space now turns the frame-rate read-out on
+sleep 4  # well past tick 300 (150 ticks take 2.3 s): Space now turns the read-out on
 xdotool windowactivate --sync "$E2E_WINDOW" 2>/dev/null || true
 xdotool key --window "$E2E_WINDOW" space
 sleep 0.5

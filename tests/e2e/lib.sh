@@ -20,10 +20,11 @@ e2e_fail() {
     exit 1
 }
 
-# Waits up to about 20 s (a loaded machine starts X slowly) for a command to succeed.
+# Tries a command (or function) about 100 times, 0.2 s apart, until it succeeds: a loaded
+# machine starts X and the intro slowly.
 e2e_wait_for() {
     local i
-    for i in $(seq 100); do timeout 2 "$@" >/dev/null 2>&1 && return 0; sleep 0.2; done
+    for i in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.2; done
     return 1
 }
 
@@ -36,7 +37,7 @@ e2e_start_display() {
     export DISPLAY=":$(head -n 1 "$E2E_WORK/display")"
     openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
     E2E_PIDS+=($!)
-    e2e_wait_for wmctrl -m || e2e_fail "openbox did not start"
+    e2e_wait_for timeout 2 wmctrl -m || e2e_fail "openbox did not start"
 }
 
 # Starts the intro in the background; sets E2E_INTRO_PID and E2E_WINDOW (its X window id).
