@@ -1,12 +1,10 @@
 // contact-sheet: draws every image-list entry of the intro, as it stands after start-up,
 // magnified on the band colour with its index, into one PNG for a person to look at.
 //   contact-sheet OUTPUT.png
+#include "HeadlessIntro.h"
 #include "MainUnit.h"
 #include "PngWriter.h"
 #include "effects/Glyphs.h"
-#include "platform/Application.h"
-#include "platform/Clock.h"
-#include "platform/HeadlessScreen.h"
 
 #include <exception>
 #include <iostream>
@@ -73,13 +71,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        FakeClock clock;
-        HeadlessScreen screen(&clock);
-        TApplication application(screen, clock);
-        TfrmMain* form = nullptr;
-        application.CreateForm(form);
-        const TPictureCollection& items = form->ImageList->Items;
-        if (!screen.Errors().empty()) throw std::runtime_error("start-up failed: " + screen.Errors().front());
+        // The form as it stands after start-up; no tick is needed.
+        const HeadlessIntro intro(60);
+        const TPictureCollection& items = intro.Form().ImageList->Items;
 
         const int labelHeight = GlyphHeight * LabelZoom + 4;
         const int glyphRows = (items.Count() - FirstGlyphEntry + GlyphColumns - 1) / GlyphColumns;
