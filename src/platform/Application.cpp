@@ -62,10 +62,11 @@ void TApplication::Dispatch(const ScreenEvent& event) {
 
 int TApplication::DoIdle() {
     std::optional<std::uint64_t> wait;
-    for (IdleHandler* handler : std::vector<IdleHandler*>(idleHandlers_)) {
+    // By index: a handler may add or remove handlers, and the loop runs every frame, so no copy.
+    for (std::size_t i = 0; i < idleHandlers_.size(); ++i) {
         std::optional<std::uint64_t> wanted;
         try {
-            wanted = handler->Idle();
+            wanted = idleHandlers_[i]->Idle();
         } catch (...) {
             HandleException();
             wanted = 0;
